@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libbz2-dev bzip2
   libfltk1.3-dev
-  xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
+  xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core fonts-dejavu-extra
   clang-14 libclang-rt-14-dev
 )
 

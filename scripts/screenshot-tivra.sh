@@ -25,14 +25,14 @@ wait_window() {  # class -> window id
   return 1
 }
 
-main_id=$(wait_window TForm1)
+main_id=$(wait_window "^Form1$")
 sleep 0.5
 import -window "$main_id" "$main_shot"
 
 if [ -n "$generator_shot" ]; then
   # "Vytvor tikety" sits at 16,56 (97x25) in the main window's client area.
   xdotool mousemove --window "$main_id" 60 68 click 1
-  gen_id=$(wait_window TForm2)
+  gen_id=$(wait_window "^Form2$")
   sleep 0.5
   import -window "$gen_id" "$generator_shot"
 fi

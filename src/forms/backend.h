@@ -16,6 +16,10 @@ class Backend {
  public:
   virtual ~Backend() = default;
   virtual void FormShown(Form& form) = 0;
+  // The form's OnShow has run and the form is still visible. Until then a
+  // window back-end keeps the window off the screen, as the platform does:
+  // a modal form opened from OnShow comes up alone.
+  virtual void FormShowFinished(Form&) {}
   virtual void FormHidden(Form& form) = 0;
   // Returns once the form is no longer visible (or the application ends).
   virtual void RunModal(Form& form) = 0;

@@ -33,6 +33,7 @@ void Form::Show() {
   visible_ = true;
   app_.GetBackend().FormShown(*this);
   if (OnShow) app_.Dispatch(OnShow);
+  if (visible_) app_.GetBackend().FormShowFinished(*this);
 }
 
 void Form::ShowModal() {
