@@ -4,6 +4,8 @@
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 
+#include "forms/fltk/Text.h"
+
 namespace forms::fltk {
 
 ControlView::ControlView(Control& control, Fl_Widget* widget)
@@ -69,6 +71,14 @@ void ControlView::Sync() {
   // content waits until the button is released.
   if (Fl::pushed() != widget_ && SyncContent()) paint = true;
   if (paint) Repaint();
+}
+
+void ControlView::ApplyLabelLook(Fl_Widget& widget, const Look& look) {
+  widget.copy_label(WidgetLabel(look.caption).c_str());
+  widget.labelfont(look.font.face);
+  widget.labelsize(look.font.size);
+  widget.labelcolor(look.font.color);
+  widget.color(look.color);
 }
 
 }  // namespace forms::fltk

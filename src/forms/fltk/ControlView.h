@@ -53,6 +53,18 @@ class ControlView {
   // transparent and moved widgets need.
   void Repaint() const;
 
+  // The caption as the widget's label, in the look's font, on its colour.
+  static void ApplyLabelLook(Fl_Widget& widget, const Look& look);
+  // The look's font and colour for widgets that show text of their own
+  // (edits, lists, memos).
+  template <class TextWidget>
+  static void ApplyTextLook(TextWidget& widget, const Look& look) {
+    widget.textfont(look.font.face);
+    widget.textsize(look.font.size);
+    widget.textcolor(look.font.color);
+    widget.color(look.color);
+  }
+
  private:
   Control& control_;
   Fl_Widget* widget_;  // owned by its FLTK parent group

@@ -25,11 +25,7 @@ class MarkView : public ControlView {
 
  protected:
   void ApplyLook(const Look& look) override {
-    widget_->copy_label(WidgetLabel(look.caption).c_str());
-    widget_->labelfont(look.font.face);
-    widget_->labelsize(look.font.size);
-    widget_->labelcolor(look.font.color);
-    widget_->color(look.color);
+    ApplyLabelLook(*widget_, look);
     widget_->box(look.transparent ? FL_NO_BOX : FL_FLAT_BOX);
   }
 

@@ -59,10 +59,7 @@ class EditView : public ControlView {
 
  protected:
   void ApplyLook(const Look& look) override {
-    widget_->textfont(look.font.face);
-    widget_->textsize(look.font.size);
-    widget_->textcolor(look.font.color);
-    widget_->color(look.color);
+    ApplyTextLook(*widget_, look);
   }
 
   bool SyncContent() override {

@@ -26,10 +26,7 @@ class ListBoxView : public ControlView {
 
  protected:
   void ApplyLook(const Look& look) override {
-    widget_->textfont(look.font.face);
-    widget_->textsize(look.font.size);
-    widget_->textcolor(look.font.color);
-    widget_->color(look.color);
+    ApplyTextLook(*widget_, look);
     widget_->selection_color(ColorOf(colors::Navy));
   }
 

@@ -28,10 +28,7 @@ class MemoView : public ControlView {
 
  protected:
   void ApplyLook(const Look& look) override {
-    widget_->textfont(look.font.face);
-    widget_->textsize(look.font.size);
-    widget_->textcolor(look.font.color);
-    widget_->color(look.color);
+    ApplyTextLook(*widget_, look);
   }
 
   bool SyncContent() override {
