@@ -1,6 +1,7 @@
 #include "tivra/Unit2.h"
 
 #include "platform/cp1250.h"
+#include "tivra/form_layout.h"
 #include "tivra/games.h"
 
 namespace tivra {
@@ -8,12 +9,6 @@ namespace tivra {
 using platform::W;
 
 namespace {
-
-void SetUpLabel(forms::Label& label, int left, int top, int width, const std::string& caption) {
-  label.SetBounds(left, top, width, 13);
-  label.Caption = caption;
-  label.Transparent = true;
-}
 
 void SetUpButton(forms::Button& button, int left, int top, int width, int height,
                  const std::string& caption) {

@@ -4,6 +4,7 @@
 
 #include "platform/cp1250.h"
 #include "platform/ini_file.h"
+#include "tivra/form_layout.h"
 #include "tivra/language_file.h"
 
 namespace tivra {
@@ -12,10 +13,10 @@ using platform::W;
 
 namespace {
 
-void SetUpLabel(forms::Label& label, int left, int top, int width, const std::string& caption) {
-  label.SetBounds(left, top, width, 13);
-  label.Caption = caption;
-  label.Transparent = true;
+// The labels stand in white on the dark picture.
+void SetUpWhiteLabel(forms::Label& label, int left, int top, int width,
+                     const std::string& caption) {
+  SetUpLabel(label, left, top, width, caption);
   label.Font.FontColor = forms::colors::White;
 }
 
@@ -36,10 +37,10 @@ TForm3::TForm3(forms::Application& app) : forms::Form(app, "Form3") {
   Image1.SetBounds(1, 1, 119, 151);
   Image1.Picture = "LanguageBackground";
   Image1.Stretch = true;
-  SetUpLabel(Label1, 8, 8, 62, W("Voľba jazyka"));
-  SetUpLabel(Label4, 48, 33, 50, "Slovensky");
-  SetUpLabel(Label2, 48, 58, 30, W("Česky"));
-  SetUpLabel(Label3, 48, 81, 36, "English");
+  SetUpWhiteLabel(Label1, 8, 8, 62, W("Voľba jazyka"));
+  SetUpWhiteLabel(Label4, 48, 33, 50, "Slovensky");
+  SetUpWhiteLabel(Label2, 48, 58, 30, W("Česky"));
+  SetUpWhiteLabel(Label3, 48, 81, 36, "English");
 
   forms::RadioButton* radios[] = {&RadioButton1, &RadioButton2, &RadioButton3};
   for (int i = 0; i < 3; ++i) {

@@ -46,15 +46,7 @@ TEST(RunSettingsTest, RangeWithoutSelectionIsAConversionError) {
 }
 
 // The presets through the window: only the player's own choice applies them.
-class GeneratorPresetTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    platform::WriteFileBytes(folder.Path() + "/lang.ini", "[Lang]\r\nType=SK\r\n");
-    program.app.Run();
-  }
-  testing::TempFolder folder;
-  testing::TivraProgram program{folder.Path()};
-};
+using GeneratorPresetTest = testing::StartedTivraTest;
 
 TEST_F(GeneratorPresetTest, PickingGamesByHandAppliesTheirPresets) {
   TForm2& g = program.Generator();

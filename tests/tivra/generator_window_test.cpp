@@ -6,14 +6,8 @@
 namespace tivra {
 namespace {
 
-class GeneratorWindowTest : public ::testing::Test {
+class GeneratorWindowTest : public testing::StartedTivraTest {
  protected:
-  void SetUp() override {
-    platform::WriteFileBytes(folder.Path() + "/lang.ini", "[Lang]\r\nType=SK\r\n");
-    program.app.Run();
-  }
-  testing::TempFolder folder;
-  testing::TivraProgram program{folder.Path()};
   TForm2& g = program.Generator();
 };
 

@@ -7,8 +7,11 @@
 #include <memory>
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "forms/application.h"
 #include "forms/headless.h"
+#include "platform/files.h"
 #include "tivra/Unit1.h"
 #include "tivra/Unit2.h"
 #include "tivra/Unit3.h"
@@ -67,6 +70,18 @@ struct TivraProgram {
         1);
     Menu().Button1.Click();
   }
+};
+
+// The program started as on any later start: a language file is present, so
+// the main window comes up without the language form.
+class StartedTivraTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    platform::WriteFileBytes(folder.Path() + "/lang.ini", "[Lang]\r\nType=SK\r\n");
+    program.app.Run();
+  }
+  TempFolder folder;
+  TivraProgram program{folder.Path()};
 };
 
 }  // namespace tivra::testing
